@@ -1,0 +1,23 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace orvantix::text {
+
+// Number of characters (code points) in UTF-8 text; a stray byte counts as one character.
+std::size_t CharacterCount(std::string_view utf8);
+
+// The first `maxCharacters` characters of `utf8`, never splitting a multi-byte character.
+std::string_view FirstCharacters(std::string_view utf8, std::size_t maxCharacters);
+
+// Texts are cut the way a C caller's buffer cuts them: a buffer of `capacity` characters holds
+// at most capacity - 1 characters and the terminator. A capacity of 0 gives the empty text.
+std::string CutToCapacity(std::string_view utf8, std::size_t capacity);
+
+// ASCII-only case-insensitive comparison, as the names of INI sections, keys and registry
+// values are compared.
+bool EqualsIgnoreCase(std::string_view a, std::string_view b);
+
+}  // namespace orvantix::text
