@@ -256,8 +256,9 @@ std::optional<StoredValue> ParseValueLine(std::string_view line) {
 // Lenient: what cannot be understood is skipped (and so dropped by the next write); a repeated
 // key is merged into its first block and a repeated value loses to the first one.
 Store ParseStore(std::string_view text) {
+    constexpr std::size_t kNoKey = static_cast<std::size_t>(-1);
     Store store;
-    std::optional<std::size_t> current;
+    std::size_t current = kNoKey;
     while (!text.empty()) {
         const std::size_t newline = std::min(text.find('\n'), text.size());
         std::string_view line = TrimBlanks(text.substr(0, newline));
@@ -271,7 +272,7 @@ Store ParseStore(std::string_view text) {
                 line.size() >= 2 && line.ends_with(']')
                     ? NormalizeKeyPath(line.substr(1, line.size() - 2))
                     : std::nullopt;
-            current.reset();
+            current = kNoKey;
             if (path) {
                 const StoredKey& key = EnsureKey(store, *path);
                 current = static_cast<std::size_t>(&key - store.data());
@@ -279,8 +280,8 @@ Store ParseStore(std::string_view text) {
             continue;
         }
         std::optional<StoredValue> value = ParseValueLine(line);
-        if (current && value && FindValue(store[*current], value->name) == nullptr) {
-            store[*current].values.push_back(std::move(*value));
+        if (current != kNoKey && value && FindValue(store[current], value->name) == nullptr) {
+            store[current].values.push_back(std::move(*value));
         }
     }
     return store;

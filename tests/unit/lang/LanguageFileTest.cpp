@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cstddef>
 #include <filesystem>
-#include <fstream>
 #include <iterator>
 #include <map>
 #include <optional>
@@ -16,14 +15,17 @@
 #include <vector>
 
 #include "model/KeyCatalogue.h"
+#include "platform/fs/AtomicFile.h"
 #include "platform/ini/IniFile.h"
+#include "tests/unit/support/TempDir.h"
+#include "ui/lang/LanguageTable.h"
 
 // The shipped English language file must name everything the program can ask for, and its format
 // texts must match the arguments the program passes.
 namespace orvantix {
 namespace {
 
-namespace fs = std::filesystem;
+namespace stdfs = std::filesystem;
 using ini::IniDocument;
 
 constexpr std::string_view kText = "TEXT";
@@ -345,17 +347,16 @@ struct KeyUse {
     }
 };
 
-fs::path SourceDir() {
-    return fs::path(ORVANTIX_SOURCE_DIR);
+stdfs::path SourceDir() {
+    return stdfs::path(ORVANTIX_SOURCE_DIR);
 }
 
-fs::path LanguageFile() {
+stdfs::path LanguageFile() {
     return SourceDir() / "data" / "Lang0409.ini";
 }
 
-std::string ReadWholeFile(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+std::string ReadWholeFile(const stdfs::path& file) {
+    return orvantix::fs::ReadWholeFile(file).value_or("");
 }
 
 std::string_view SectionOfLookup(std::string_view function) {
@@ -377,9 +378,9 @@ std::vector<KeyUse> ScanLookups(const std::string& source) {
     return uses;
 }
 
-std::vector<fs::path> SourceFiles() {
-    std::vector<fs::path> files;
-    for (const auto& entry : fs::recursive_directory_iterator(SourceDir() / "src")) {
+std::vector<stdfs::path> SourceFiles() {
+    std::vector<stdfs::path> files;
+    for (const auto& entry : stdfs::recursive_directory_iterator(SourceDir() / "src")) {
         const auto extension = entry.path().extension();
         if (entry.is_regular_file() && (extension == ".h" || extension == ".cpp")) {
             files.push_back(entry.path());
@@ -618,6 +619,19 @@ TEST(LanguageFileStructure, NoSectionOrKeyIsShadowedAndTheTextIsUtf8) {
     EXPECT_EQ(ShadowedNames(text), std::vector<std::string>{});
     const auto invalid = FirstInvalidUtf8(text);
     EXPECT_FALSE(invalid.has_value()) << "malformed UTF-8 at byte " << invalid.value_or(0);
+}
+
+TEST(LanguageFileWithCatalogue, KeyNamesComeOutReadable) {
+    test::TempDir dir;
+    registry::RegistryStore registry(dir.path() / "registry.txt");
+    const lang::LanguageTable table(lang::LanguageEnvironment{
+        SourceDir() / "data", &registry, [] { return lang::kEnglishUnitedStates; }});
+    const model::TextLookup text = [&table](std::string_view key) { return table.LookupText(key); };
+    EXPECT_EQ(model::KeyNameByCode(0x1E, text), "A");
+    EXPECT_EQ(model::KeyNameByCode(0x64, text), "Unknown key (0x0064)");
+    EXPECT_EQ(model::KeyNameByCode(0, text), "Unknown key (0x0000)");
+    EXPECT_EQ(model::KeyNameByPickerPos(103, text), model::KeyNameByCode(0x36, text));
+    EXPECT_NE(model::KeyNameByCode(0x11D, text), model::KeyNameByCode(0x1D, text));
 }
 
 }  // namespace
