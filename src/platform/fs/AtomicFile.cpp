@@ -184,6 +184,17 @@ std::optional<std::string> ReadWholeFile(const std::filesystem::path& file) {
     }
 }
 
+std::optional<std::string> ReadFileForUpdate(const std::filesystem::path& file) {
+    if (std::optional<std::string> bytes = ReadWholeFile(file)) {
+        return bytes;
+    }
+    std::error_code error;
+    if (stdfs::exists(file, error) || error) {
+        return std::nullopt;
+    }
+    return std::string();
+}
+
 bool WriteFileAtomically(const std::filesystem::path& file, std::string_view bytes) {
     const stdfs::path target = WriteTarget(file);
     if (!target.has_filename()) {

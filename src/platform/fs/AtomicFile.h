@@ -10,6 +10,10 @@ namespace orvantix::fs {
 // The whole file as bytes; nullopt when it does not exist or cannot be read.
 std::optional<std::string> ReadWholeFile(const std::filesystem::path& file);
 
+// The file's bytes for a read-modify-write: the empty text when the file does not exist yet;
+// nullopt when it exists but cannot be read, since rewriting it would lose what it holds.
+std::optional<std::string> ReadFileForUpdate(const std::filesystem::path& file);
+
 // Replaces `file` with `bytes` so that a crash or a full disk never leaves a half-written file:
 // the bytes go to a temporary file in the same folder, are flushed to disk, then renamed over
 // the old one. Creates missing parent folders. False when anything fails; the old file is then

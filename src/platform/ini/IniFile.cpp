@@ -11,17 +11,10 @@
 namespace orvantix::ini {
 namespace {
 
+using text::TrimBlanks;
+
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 constexpr std::string_view kBlanks = " \t";
-
-std::string_view TrimBlanks(std::string_view text) {
-    const std::size_t first = text.find_first_not_of(kBlanks);
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    const std::size_t last = text.find_last_not_of(kBlanks);
-    return text.substr(first, last - first + 1);
-}
 
 std::string_view Unquote(std::string_view value) {
     if (value.size() >= 2 && value.front() == '"' && value.back() == '"') {
@@ -192,15 +185,7 @@ int ParseLeadingInt(std::string_view text) {
     }
     std::uint32_t value = 0;
     for (; pos < text.size(); ++pos) {
-        const char c = text[pos];
-        std::uint32_t digit = base;
-        if (c >= '0' && c <= '9') {
-            digit = static_cast<std::uint32_t>(c - '0');
-        } else if (c >= 'a' && c <= 'f') {
-            digit = static_cast<std::uint32_t>(c - 'a' + 10);
-        } else if (c >= 'A' && c <= 'F') {
-            digit = static_cast<std::uint32_t>(c - 'A' + 10);
-        }
+        const std::uint32_t digit = text::DigitValue(text[pos]);
         if (digit >= base) {
             break;
         }
@@ -216,13 +201,9 @@ int ParseLeadingInt(std::string_view text) {
 // nothing, and then the file is left alone.
 bool EditFile(const std::filesystem::path& file, const std::function<bool(IniDocument&)>& edit) {
     fs::FileLock lock(file);
-    std::optional<std::string> text = fs::ReadWholeFile(file);
+    const std::optional<std::string> text = fs::ReadFileForUpdate(file);
     if (!text) {
-        std::error_code error;
-        if (std::filesystem::exists(file, error) || error) {
-            return false;  // there, but unreadable: never overwrite what we cannot keep
-        }
-        text.emplace();
+        return false;
     }
     IniDocument document = IniDocument::Parse(*text);
     if (!edit(document)) {

@@ -16,6 +16,8 @@
 namespace orvantix::registry {
 namespace {
 
+using text::TrimBlanks;
+
 // The store's text form, one block per key:
 //   [Software\Maker\Program]
 //   "Name"=dword:00000409
@@ -26,7 +28,6 @@ namespace {
 
 constexpr char kSeparator = '\\';
 constexpr std::string_view kDwordPrefix = "dword:";
-constexpr std::string_view kBlanks = " \t";
 
 struct Escape {
     char raw;
@@ -179,28 +180,14 @@ std::optional<std::string> ConsumeQuoted(std::string_view& rest) {
     return std::nullopt;
 }
 
-std::string_view TrimBlanks(std::string_view text) {
-    const std::size_t first = text.find_first_not_of(kBlanks);
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    return text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
-}
-
 std::optional<std::uint32_t> ParseHex(std::string_view digits) {
     if (digits.empty() || digits.size() > 8) {
         return std::nullopt;
     }
     std::uint32_t value = 0;
     for (const char c : digits) {
-        std::uint32_t digit = 0;
-        if (c >= '0' && c <= '9') {
-            digit = static_cast<std::uint32_t>(c - '0');
-        } else if (c >= 'a' && c <= 'f') {
-            digit = static_cast<std::uint32_t>(c - 'a' + 10);
-        } else if (c >= 'A' && c <= 'F') {
-            digit = static_cast<std::uint32_t>(c - 'A' + 10);
-        } else {
+        const std::uint32_t digit = text::DigitValue(c);
+        if (digit >= 16) {
             return std::nullopt;
         }
         value = value * 16 + digit;
@@ -317,13 +304,9 @@ enum class Edit { Unchanged, Changed, Refused };
 
 bool ModifyStore(const std::filesystem::path& file, const std::function<Edit(Store&)>& edit) {
     fs::FileLock lock(file);
-    std::optional<std::string> text = fs::ReadWholeFile(file);
+    const std::optional<std::string> text = fs::ReadFileForUpdate(file);
     if (!text) {
-        std::error_code error;
-        if (std::filesystem::exists(file, error) || error) {
-            return false;  // there, but unreadable: writing would lose every other value
-        }
-        text.emplace();
+        return false;
     }
     Store store = ParseStore(*text);
     switch (edit(store)) {

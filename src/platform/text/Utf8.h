@@ -16,6 +16,13 @@ std::string_view FirstCharacters(std::string_view utf8, std::size_t maxCharacter
 // at most capacity - 1 characters and the terminator. A capacity of 0 gives the empty text.
 std::string CutToCapacity(std::string_view utf8, std::size_t capacity);
 
+// The text without the spaces and tabs at either end, as INI and registry lines are read.
+std::string_view TrimBlanks(std::string_view text);
+
+// The value of a hexadecimal digit of either case (which includes the decimal digits); 16 for
+// any other character, so that `value >= base` rejects it for every base up to 16.
+unsigned DigitValue(char c);
+
 // ASCII-only case-insensitive comparison, as the names of INI sections, keys and registry
 // values are compared.
 bool EqualsIgnoreCase(std::string_view a, std::string_view b);
