@@ -61,6 +61,17 @@ std::size_t CharacterCount(std::string_view utf8) {
     return count;
 }
 
+std::optional<std::size_t> FirstMalformedByte(std::string_view utf8) {
+    for (std::size_t pos = 0; pos < utf8.size();) {
+        const std::size_t length = CharacterLength(utf8, pos);
+        if (length == 1 && static_cast<unsigned char>(utf8[pos]) >= 0x80) {
+            return pos;
+        }
+        pos += length;
+    }
+    return std::nullopt;
+}
+
 std::string_view FirstCharacters(std::string_view utf8, std::size_t maxCharacters) {
     std::size_t pos = 0;
     for (std::size_t taken = 0; taken < maxCharacters && pos < utf8.size(); ++taken) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -8,6 +9,10 @@ namespace orvantix::text {
 
 // Number of characters (code points) in UTF-8 text; a stray byte counts as one character.
 std::size_t CharacterCount(std::string_view utf8);
+
+// Offset of the first byte that does not belong to a well-formed UTF-8 sequence (overlong
+// forms, surrogates and code points above U+10FFFF count as malformed); nullopt when none.
+std::optional<std::size_t> FirstMalformedByte(std::string_view utf8);
 
 // The first `maxCharacters` characters of `utf8`, never splitting a multi-byte character.
 std::string_view FirstCharacters(std::string_view utf8, std::size_t maxCharacters);

@@ -17,6 +17,7 @@
 #include "model/KeyCatalogue.h"
 #include "platform/fs/AtomicFile.h"
 #include "platform/ini/IniFile.h"
+#include "platform/text/Utf8.h"
 #include "tests/unit/support/TempDir.h"
 #include "ui/lang/LanguageTable.h"
 
@@ -467,29 +468,6 @@ std::vector<std::string> ShadowedNames(const std::string& iniText) {
     return shadowed;
 }
 
-// Offset of the first byte that does not belong to a well-formed UTF-8 sequence, if any.
-std::optional<std::size_t> FirstInvalidUtf8(std::string_view text) {
-    std::size_t i = 0;
-    while (i < text.size()) {
-        const auto lead = static_cast<unsigned char>(text[i]);
-        const std::size_t length = lead < 0x80           ? 1
-                                   : (lead >> 5) == 0x06 ? 2
-                                   : (lead >> 4) == 0x0E ? 3
-                                   : (lead >> 3) == 0x1E ? 4
-                                                         : 0;
-        if (length == 0 || (length == 2 && lead < 0xC2) || i + length > text.size()) {
-            return i;
-        }
-        for (std::size_t k = 1; k < length; ++k) {
-            if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80) {
-                return i;
-            }
-        }
-        i += length;
-    }
-    return std::nullopt;
-}
-
 ::testing::AssertionResult HasText(const IniDocument& document, std::string_view section,
                                    std::string_view key) {
     const auto value = document.Find(section, key);
@@ -617,7 +595,7 @@ TEST(LanguageFileStructure, NoSectionOrKeyIsShadowedAndTheTextIsUtf8) {
     const std::string text = ReadWholeFile(LanguageFile());
     ASSERT_FALSE(text.empty()) << "cannot read " << LanguageFile();
     EXPECT_EQ(ShadowedNames(text), std::vector<std::string>{});
-    const auto invalid = FirstInvalidUtf8(text);
+    const auto invalid = text::FirstMalformedByte(text);
     EXPECT_FALSE(invalid.has_value()) << "malformed UTF-8 at byte " << invalid.value_or(0);
 }
 

@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "platform/text/Utf8.h"
 
@@ -72,6 +74,23 @@ struct CompareCase {
     std::string_view b;
     bool equal;
 };
+
+TEST(Utf8Test, FindsTheFirstMalformedByte) {
+    const std::pair<std::string_view, std::optional<std::size_t>> cases[] = {
+        {"", std::nullopt},
+        {"plain", std::nullopt},
+        {"\xC3\xA4 \xE2\x86\x92 \xF0\x9F\x98\x80", std::nullopt},
+        {"ab\x80", 2},            // continuation without a lead
+        {"a\xC0\x80", 1},         // overlong NUL
+        {"\xED\xA0\x80", 0},      // surrogate
+        {"\xF4\x90\x80\x80", 0},  // above U+10FFFF
+        {"ok\xE2\x86", 2},        // cut short at the end
+        {"\xC3\xA4\xFF", 2},
+    };
+    for (const auto& [text, expected] : cases) {
+        EXPECT_EQ(FirstMalformedByte(text), expected) << text;
+    }
+}
 
 TEST(Utf8Test, ComparesIgnoringAsciiCaseOnly) {
     const CompareCase cases[] = {
